@@ -23,12 +23,24 @@ bool IsOddInteger(long double y) {
     return std::fmod(y, 2.0L) != 0;
 }
 
-// Rule 6: a positive, finite base and a finite, non-zero exponent.
+// The power in extended precision. Square roots and squares, the powers the model takes
+// most, have exact fast paths; everything else goes through powl.
+long double ExtendedPow(long double x, long double y) {
+    if (y == 0.5L) return std::sqrt(x);
+    if (y == 2) return x * x;
+    return std::pow(x, y);
+}
+
+// Rule 6: a positive, finite base and a finite, non-zero exponent. The bounds on y ln x
+// are applied to the power itself, which cannot leave the extended range for such a base
+// without passing them first.
 double PositivePow(double x, double y, const NoticeHandler& notices) {
-    const long double h = static_cast<long double>(y) * std::log(static_cast<long double>(x));
-    if (h >= kExpLimit) return Report("pow", MathErrorKind::Overflow, kInf, notices);
-    if (h <= -kExpLimit) return Report("pow", MathErrorKind::Underflow, 0.0, notices);
-    return static_cast<double>(std::pow(static_cast<long double>(x), static_cast<long double>(y)));
+    static const long double overflowBound = std::exp(kExpLimit);
+    static const long double underflowBound = std::exp(-kExpLimit);
+    const long double r = ExtendedPow(x, y);
+    if (r >= overflowBound) return Report("pow", MathErrorKind::Overflow, kInf, notices);
+    if (r <= underflowBound) return Report("pow", MathErrorKind::Underflow, 0.0, notices);
+    return static_cast<double>(r);
 }
 
 }  // namespace
