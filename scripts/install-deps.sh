@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-qpa-plugins libgl-dev
+  libqt6opengl6-dev libxkbcommon-dev
   libjpeg62-turbo-dev
   xvfb xauth x11-utils imagemagick
   fonts-liberation2 adwaita-icon-theme

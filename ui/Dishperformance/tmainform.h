@@ -1,0 +1,74 @@
+// The main window: inputs, results, the calculation cycle and the two charts.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "presenters.h"
+#include "prediction.h"
+#include "sweep.h"
+
+class QDialog;
+class QLineEdit;
+
+namespace Ui {
+class TMainForm;
+}
+
+namespace corvane {
+
+class SensitivityCharts;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Services {
+        ErrorPresenter* errors = nullptr;
+        NoticePresenter* notices = nullptr;
+        std::function<char()> readDecimalSeparator;  // the user's regional decimal separator
+    };
+
+    explicit TMainForm(Services services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The information windows, created after the main window, shown modally from its buttons.
+    void SetInformationWindows(QDialog* about, QDialog* detector, QDialog* equations);
+    void SetSkyPicture(const QImage& picture);
+    char DecimalSeparator() const { return decimalSeparator_; }
+
+    Ui::TMainForm& Form() { return *ui_; }
+    SensitivityCharts& Charts() { return *charts_; }
+
+    // Handlers, by the names the layout binds them with.
+    void FormCreate();
+    void AnalyzeClick();
+    void AboutButtonClick();
+    void RFdetectorHelpBtnClick();
+    void EquationBtnClick();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Calculate();
+    NoticeHandler Notices();
+    void WriteAntennaFigures(const SensitivityInputs& in, AntennaFigures& figures);
+    QLineEdit* FieldOf(PredictionField field) const;
+    std::string InputText(InputField field) const;
+    void ShowCaptions(SourceMode mode);
+    void ShowModal(QDialog* window);
+    // Runs a handler; any error that leaves it goes to the error box and no further.
+    void Guarded(const std::function<void()>& handler);
+
+    std::unique_ptr<Ui::TMainForm> ui_;
+    std::unique_ptr<SensitivityCharts> charts_;
+    Services services_;
+    char decimalSeparator_ = '.';
+    QDialog* aboutBox_ = nullptr;
+    QDialog* detectorForm_ = nullptr;
+    QDialog* equationList_ = nullptr;
+};
+
+}  // namespace corvane
