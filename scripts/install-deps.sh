@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-qpa-plugins libgl-dev
   libqt6opengl6-dev libxkbcommon-dev
   libjpeg62-turbo-dev
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick xdotool
+  dbus at-spi2-core python3-pyatspi python3-gi python3-xlib python3-pil
   fonts-liberation2 adwaita-icon-theme
   locales
   clang libclang-rt-14-dev

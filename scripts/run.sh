@@ -5,4 +5,12 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset default
 cmake --build --preset default
-echo "The model library and its tests are built; the program's window is not part of this build yet."
+program=build/default/app/Corvane
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo
+  echo "Corvane is built ($program), but there is no display to show its window on."
+  echo "Run it from a desktop session, or under a virtual display:"
+  echo "  xvfb-run -a -s '-screen 0 1280x1024x24' $program"
+  exit 0
+fi
+exec "$program"
