@@ -30,7 +30,12 @@ class Program:
     def __init__(self, executable):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([executable], env=env)
-        self.app = wait_for(self._find_app, what="Corvane on the accessibility bus")
+        self.app = wait_for(lambda: self._find_app() or self._check_running(), what="Corvane on the accessibility bus")
+
+    def _check_running(self):
+        if self.process.poll() is not None:
+            raise AssertionError("Corvane ended at start-up with status %d" % self.process.returncode)
+        return None
 
     def _find_app(self):
         for app in pyatspi.Registry.getDesktop(0):
@@ -74,20 +79,17 @@ class Program:
         return button
 
     def pick(self, list_name, item):
+        """Picks a list item as a user does: opens the list with a click and clicks the item."""
         combo = self.find(self.main_window(), list_name, "combo box")
-        items = [c for c in combo[0]]
-        index = [i.name for i in items].index(item)
-        combo[0].querySelection().selectChild(index)
-        wait_for(lambda: combo.name == list_name and self._combo_text(combo) == item, timeout=5,
+        entry = next(c for c in combo[0] if c.name == item)
+        click(combo)
+        wait_for(lambda: entry.getState().contains(pyatspi.STATE_SHOWING) and extents(entry)[1] > 0,
+                 timeout=5, what="the list of %r to open" % list_name)
+        time.sleep(0.2)
+        click(entry)
+        wait_for(lambda: entry.getState().contains(pyatspi.STATE_SELECTED), timeout=5,
                  what="%r picked in %r" % (item, list_name))
-
-    @staticmethod
-    def _combo_text(combo):
-        try:
-            return combo.queryText().getText(0, -1)
-        except NotImplementedError:
-            sel = combo[0].querySelection()
-            return sel.getSelectedChild(0).name if sel.nSelectedChildren else ""
+        time.sleep(0.2)
 
     # --- the end -----------------------------------------------------------------------
     def close_main_window(self):
@@ -100,6 +102,17 @@ class Program:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+
+
+def extents(node):
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x, e.y, e.width, e.height
+
+
+def click(node):
+    """A left click in the middle of a control, through the X server like a real mouse."""
+    x, y, w, h = extents(node)
+    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
 
 
 def text(node):
