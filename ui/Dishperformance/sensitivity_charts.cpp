@@ -194,7 +194,7 @@ void SensitivityCharts::RMSnoiseChartMouseMove(QPointF pos) { MouseMove(rmsReado
 
 void SensitivityCharts::MouseMove(const Readout& readout, QPointF pos) {
     QChart* chart = readout.view->chart();
-    const QPointF point = chart->mapFromScene(readout.view->mapToScene(pos.toPoint()));
+    const QPointF point = chart->mapFromScene(readout.view->viewportTransform().inverted().map(pos));
     const QRectF plot = chart->plotArea();
     // The right and bottom edges lie outside.
     const bool inside = plot.left() <= point.x() && point.x() < plot.right() && plot.top() <= point.y() &&
