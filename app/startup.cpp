@@ -9,6 +9,7 @@
 #include "jpeg_image.h"
 #include "message_boxes.h"
 #include "numeric_environment.h"
+#include "print_dialog.h"
 #include "shell_texts.h"
 #include "taboutbox.h"
 #include "tdetectorform.h"
@@ -50,7 +51,8 @@ QImage SkyPicture() {
 
 int RunWindows(CorvaneApplication& app, MessageBoxErrors& errors, const QString& noticeCaption) {
     MessageBoxNotices notices(noticeCaption);
-    TMainForm mainForm({&errors, &notices, &ReadDecimalSeparator});
+    QtPrintService printing;
+    TMainForm mainForm({&errors, &notices, &ReadDecimalSeparator, &printing});
     errors.SetOwner(&mainForm);
     TAboutBox aboutBox(&mainForm);
     TDetectorForm detectorForm(&mainForm);

@@ -3,12 +3,14 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QPrinter>
 
 #include "antenna.h"
 #include "number_format.h"
 #include "revision.h"
 #include "sensitivity_charts.h"
 #include "ui_mainform.h"
+#include "window_printing.h"
 
 namespace corvane {
 namespace {
@@ -26,6 +28,7 @@ TMainForm::TMainForm(Services services, QWidget* parent)
     if (services_.readDecimalSeparator) decimalSeparator_ = services_.readDecimalSeparator();
 
     connect(ui_->Analyze, &QPushButton::clicked, this, [this] { Guarded([this] { AnalyzeClick(); }); });
+    connect(ui_->PrintBtn, &QPushButton::clicked, this, [this] { Guarded([this] { PrintBtnClick(); }); });
     connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] { Guarded([this] { AboutButtonClick(); }); });
     connect(ui_->RFdetectorHelpBtn, &QPushButton::clicked, this,
             [this] { Guarded([this] { RFdetectorHelpBtnClick(); }); });
@@ -166,6 +169,19 @@ void TMainForm::ShowCaptions(SourceMode mode) {
 void TMainForm::AboutButtonClick() { ShowModal(aboutBox_); }
 void TMainForm::RFdetectorHelpBtnClick() { ShowModal(detectorForm_); }
 void TMainForm::EquationBtnClick() { ShowModal(equationList_); }
+
+void TMainForm::PrintBtnClick() {
+    if (!services_.printing) return;
+    if (!printer_) {
+        const std::string name = services_.printing->DefaultPrinterName();
+        if (name.empty()) throw EPrinter("There is no default printer currently selected");
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPrinterName(QString::fromStdString(name));
+        printer_->setCollateCopies(false);
+    }
+    if (!services_.printing->ConfirmPrint(*printer_, this)) return;
+    PrintPicture(*printer_, grab());
+}
 
 void TMainForm::ShowModal(QDialog* window) {
     if (window) window->exec();

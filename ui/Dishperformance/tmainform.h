@@ -10,6 +10,7 @@
 #include "sweep.h"
 
 class QDialog;
+class QPrinter;
 class QLineEdit;
 
 namespace Ui {
@@ -28,6 +29,7 @@ public:
         ErrorPresenter* errors = nullptr;
         NoticePresenter* notices = nullptr;
         std::function<char()> readDecimalSeparator;  // the user's regional decimal separator
+        PrintService* printing = nullptr;
     };
 
     explicit TMainForm(Services services, QWidget* parent = nullptr);
@@ -47,6 +49,9 @@ public:
     void AboutButtonClick();
     void RFdetectorHelpBtnClick();
     void EquationBtnClick();
+    void PrintBtnClick();
+    // The printer of this run: the system's default at first, then the one last confirmed.
+    QPrinter* CurrentPrinter() const { return printer_.get(); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -69,6 +74,7 @@ private:
     QDialog* aboutBox_ = nullptr;
     QDialog* detectorForm_ = nullptr;
     QDialog* equationList_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace corvane

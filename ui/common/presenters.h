@@ -23,4 +23,14 @@ public:
     virtual void ShowNotice(const std::string& text) = 0;
 };
 
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    // The system's default printer, empty when there is none.
+    virtual std::string DefaultPrinterName() = 0;
+    // Shows the print dialog preset to `printer`; true when the user confirms, with the
+    // chosen printer and settings (copies, orientation, paper) stored in `printer`.
+    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent) = 0;
+};
+
 }  // namespace corvane
