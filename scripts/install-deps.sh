@@ -13,6 +13,7 @@ packages=(
   dbus at-spi2-core python3-pyatspi python3-gi python3-xlib python3-pil
   fonts-liberation2 adwaita-icon-theme
   locales
+  cups cups-client printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev
 )
 

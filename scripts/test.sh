@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs every test in the default and sanitizer presets.
+# Installs what is needed, then builds and runs every test: the whole suite in the default
+# preset and under AddressSanitizer + UndefinedBehaviorSanitizer, and a real print through CUPS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,3 +10,7 @@ for preset in default asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "=== print through CUPS ==="
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+$SUDO bash tests/e2e/print_through_cups.sh build/default/app/Corvane
