@@ -5,6 +5,7 @@ Fields and buttons are found by their accessible names, which are the texts of t
 """
 import os
 import subprocess
+import tempfile
 import time
 
 import pyatspi
@@ -29,12 +30,15 @@ class Program:
 
     def __init__(self, executable):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.process = subprocess.Popen([executable], env=env)
+        self.log = tempfile.TemporaryFile()
+        self.process = subprocess.Popen([executable], env=env, stderr=self.log)
         self.app = wait_for(lambda: self._find_app() or self._check_running(), what="Corvane on the accessibility bus")
 
     def _check_running(self):
         if self.process.poll() is not None:
-            raise AssertionError("Corvane ended at start-up with status %d" % self.process.returncode)
+            self.log.seek(0)
+            raise AssertionError("Corvane ended at start-up with status %d: %s"
+                                 % (self.process.returncode, self.log.read().decode(errors="replace")[-600:]))
         return None
 
     def _find_app(self):
@@ -148,6 +152,13 @@ def close_window(caption):
     event = protocol.event.ClientMessage(window=w, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     w.send_event(event)
     d.flush()
+
+
+def is_modal(caption):
+    """Whether the window tells the window manager that it is modal (_NET_WM_STATE_MODAL)."""
+    d, w = x_window(caption)
+    state = w.get_full_property(d.intern_atom("_NET_WM_STATE"), X.AnyPropertyType)
+    return bool(state) and d.intern_atom("_NET_WM_STATE_MODAL") in state.value
 
 
 def window_geometry(caption):
