@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the whole suite in the default
-# preset and under AddressSanitizer + UndefinedBehaviorSanitizer, and a real print through CUPS.
+# preset and under AddressSanitizer + UndefinedBehaviorSanitizer, a minute of fuzzing for each
+# libFuzzer target, and a real print through CUPS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,6 +11,8 @@ for preset in default asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "=== fuzzing ==="
+bash fuzz/run_fuzzers.sh 60
 echo "=== print through CUPS ==="
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
