@@ -14,8 +14,13 @@ for target in text_to_float model; do
   cp fuzz/corpus/"$target"/* "$corpus"/
   echo "--- ${target}_fuzzer for ${seconds}s"
   # A crash, a sanitizer report or a leak ends the run with a non-zero status and a reproducer.
+  status=0
   build/fuzz/fuzz/"${target}"_fuzzer -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$work/" "$corpus" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|Test unit written' \
-    || true
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "${target}_fuzzer found a failure"; exit 1; }
+    -artifact_prefix="$work/" "$corpus" >"$work/$target.log" 2>&1 || status=$?
+  grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|runtime error|Test unit written' "$work/$target.log" || true
+  if [ "$status" -ne 0 ]; then
+    tail -n 40 "$work/$target.log"
+    echo "${target}_fuzzer found a failure"
+    exit 1
+  fi
 done
