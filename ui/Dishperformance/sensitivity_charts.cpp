@@ -123,7 +123,10 @@ SensitivityCharts::SensitivityCharts(QChartView* deltaJyChart, QLabel* deltaJyCu
         chart->legend()->setBrush(Qt::white);
         chart->legend()->setPen(QPen(Qt::gray));
 
+        // The view gives up its own first chart without deleting it.
+        QChart* initial = view->chart();
         view->setChart(chart);
+        delete initial;
         view->setRenderHint(QPainter::Antialiasing);
         view->setCursor(Qt::CrossCursor);
         view->viewport()->setMouseTracking(true);
