@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QPushButton>
+#include <memory>
 
 #include "presenters.h"
 #include "tmainform.h"
@@ -17,19 +18,10 @@ struct Silent : corvane::ErrorPresenter, corvane::NoticePresenter {
     void ShowNotice(const std::string&) override {}
 };
 
-corvane::TMainForm& Window() {
-    static Silent silent;
-    static corvane::TMainForm form({&silent, &silent, [] { return '.'; }, nullptr});
-    static bool shown = [] {
-        form.Form().AntennaCombo->setCurrentIndex(0);
-        form.Form().SourceCombo->setCurrentIndex(0);
-        form.show();
-        QApplication::processEvents();
-        return true;
-    }();
-    (void)shown;
-    return form;
-}
+// The window lives from after the application's start to before its end.
+corvane::TMainForm* window = nullptr;
+
+corvane::TMainForm& Window() { return *window; }
 
 void FullPress(benchmark::State& state) {
     corvane::TMainForm& form = Window();
@@ -51,8 +43,17 @@ BENCHMARK(FullPressAndPaint)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Silent silent;
+    auto form = std::make_unique<corvane::TMainForm>(
+        corvane::TMainForm::Services{&silent, &silent, [] { return '.'; }, nullptr});
+    form->Form().AntennaCombo->setCurrentIndex(0);
+    form->Form().SourceCombo->setCurrentIndex(0);
+    form->show();
+    QApplication::processEvents();
+    window = form.get();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    form.reset();
     benchmark::Shutdown();
     return 0;
 }
