@@ -14,6 +14,7 @@ packages=(
   fonts-liberation2 adwaita-icon-theme
   locales
   cups cups-client printer-driver-cups-pdf poppler-utils
+  desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
 )
 

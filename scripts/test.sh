@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the whole suite in the default
 # preset and under AddressSanitizer + UndefinedBehaviorSanitizer, a minute of fuzzing for each
-# libFuzzer target, and a real print through CUPS.
+# libFuzzer target, a real print through CUPS, and the Debian package built, validated,
+# installed and started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -17,3 +18,5 @@ echo "=== print through CUPS ==="
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 $SUDO bash tests/e2e/print_through_cups.sh build/default/app/Corvane
+echo "=== Debian package ==="
+$SUDO bash packaging/check_package.sh
