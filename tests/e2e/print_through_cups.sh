@@ -20,12 +20,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r answers 0 either way; only its words tell.
+scheduler_running() { lpstat -r 2>/dev/null | grep -q "scheduler is running"; }
+if ! scheduler_running; then
   mkdir -p /run/cups
   cupsd -f >/tmp/corvane-cupsd.log 2>&1 &
   started=$!
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+  for _ in $(seq 100); do scheduler_running && break; sleep 0.2; done
+  scheduler_running || { cat /tmp/corvane-cupsd.log; echo "cupsd did not start"; exit 1; }
 fi
+# lpadmin warns that printer drivers are deprecated; the queue works all the same.
 lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
 lpadmin -d "$queue"
 
