@@ -1,39 +1,19 @@
-// The cost of one full model calculation and of converting the fifteen default field texts.
+// The cost of one full model calculation and of converting the window's default field texts.
 #include <benchmark/benchmark.h>
 
-#include "antenna.h"
-#include "prediction.h"
-#include "sweep.h"
+#include "calculation_log.h"
 #include "text_to_float.h"
 
 namespace {
 
 using namespace corvane;
 
-const char* const kDefaultTexts[] = {"1420", "4.6", ".5", "50", "1.000", "85", "0.024788", "1.20921", "10",
-                                     "60", "1", "1", "1420", "4.6", "50"};
-
-SensitivityInputs Defaults() {
-    SensitivityInputs in;
-    in.F0 = 1420;
-    in.Antenna = AntennaMode::Dish;
-    in.Dia = 4.6;
-    in.SourceType = SourceMode::Flux;
-    in.NF = 0.5;
-    in.Eff = 50;
-    in.Ks = 1;
-    in.RXgain = 85;
-    in.DetSlope = 0.024788;
-    in.DetInt = 1.20921;
-    in.Source = 10;
-    in.DetBW = 60;
-    in.IntTime = 1;
-    in.NumRecords = 1;
-    return in;
-}
+// The initial texts of the twelve numeric input fields (the two lists hold no number).
+const char* const kDefaultTexts[] = {"1420", "4.6", ".5", "50", "1.000", "10",
+                                     "85", "1", "1", "0.024788", "1.20921", "60"};
 
 void FullCalculation(benchmark::State& state) {
-    const SensitivityInputs in = Defaults();
+    const SensitivityInputs in = corvane::testing::DefaultInputs(SourceMode::Flux);
     const NoticeHandler notices;
     for (auto _ : state) {
         const AntennaFigures a = ComputeAntennaFigures(in, notices);

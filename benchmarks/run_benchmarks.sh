@@ -25,7 +25,7 @@ read -r floor_ms floor_kib < <(startup $build/benchmarks/floor_window "Corvane f
 
 printf '\n%-44s %16s %12s\n' "benchmark" "result" "target"
 printf '%-44s %16s %12s\n' "model: one full calculation" "$(value "$tmp/model.json" FullCalculation)" "< 5 us"
-printf '%-44s %16s %12s\n' "model: the fifteen default texts converted" "$(value "$tmp/model.json" ConvertDefaultTexts)" ""
+printf '%-44s %16s %12s\n' "model: the twelve default texts converted" "$(value "$tmp/model.json" ConvertDefaultTexts)" ""
 printf '%-44s %16s %12s\n' "window: one full Calculate press" "$(value "$tmp/press.json" FullPress)" "< 5 ms"
 printf '%-44s %16s %12s\n' "window: press and repaint" "$(value "$tmp/press.json" FullPressAndPaint)" ""
 printf '%-44s %16s %12s\n' "start-up to first paint: Corvane" "$corvane_ms ms" ""

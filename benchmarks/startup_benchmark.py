@@ -10,20 +10,10 @@ import subprocess
 import sys
 import time
 
-from Xlib import X, display, protocol
+from Xlib import X, display
 
-
-def find_window(d, prefix):
-    def walk(w):
-        name = w.get_wm_name()
-        if isinstance(name, str) and name.startswith(prefix):
-            return w
-        for child in w.query_tree().children:
-            found = walk(child)
-            if found:
-                return found
-        return None
-    return walk(d.screen().root)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from corvane_e2e import send_delete, x_window  # noqa: E402
 
 
 def painted(d, w):
@@ -36,14 +26,6 @@ def painted(d, w):
     return len(set(raw[i:i + 3] for i in range(0, len(raw) - 3, step))) > 8
 
 
-def close(d, w):
-    protocols = d.intern_atom("WM_PROTOCOLS")
-    delete = d.intern_atom("WM_DELETE_WINDOW")
-    w.send_event(protocol.event.ClientMessage(window=w, client_type=protocols,
-                                              data=(32, [delete, X.CurrentTime, 0, 0, 0])))
-    d.flush()
-
-
 def one_run(executable, prefix):
     d = display.Display()
     start = time.perf_counter()
@@ -51,7 +33,7 @@ def one_run(executable, prefix):
     window = None
     while True:
         if window is None:
-            window = find_window(d, prefix)
+            window = x_window(prefix, d, prefix=True)[1]
         if window is not None and painted(d, window):
             elapsed = time.perf_counter() - start
             break
@@ -60,7 +42,7 @@ def one_run(executable, prefix):
             raise SystemExit("no window titled %r appeared" % prefix)
         time.sleep(0.002)
     time.sleep(0.3)  # let it settle before it is asked to close
-    close(d, window)
+    send_delete(d, window)
     _, status, usage = os.wait4(process.pid, 0)
     return elapsed * 1000, usage.ru_maxrss
 

@@ -7,7 +7,7 @@ import sys
 
 import pyatspi
 
-from corvane_e2e import MAIN_CAPTION, Program, is_modal, wait_for
+from corvane_e2e import MAIN_CAPTION, is_modal, running, wait_for
 
 COMMON = {
     "Detector Output without  Flux (V)": "0.7052337333",
@@ -87,8 +87,7 @@ def answer_box(program, caption, expected_text):
 
 
 def run_case(executable, case):
-    program = Program(executable)
-    try:
+    with running(executable) as program:
         program.main_window()
         if "antenna" in case:
             program.pick("Antenna", case["antenna"])
@@ -104,17 +103,11 @@ def run_case(executable, case):
         for name, expected in case["results"].items():
             got = program.text_of(name)
             assert got == expected, "%s: got %r, expected %r" % (name, got, expected)
-        program.close_main_window()
-        status = program.wait_exit()
-        assert status == 0, "exit status %d" % status
-    finally:
-        program.kill()
 
 
 def information_windows(executable):
     """Each information window opens modally from its button and closes with OK."""
-    program = Program(executable)
-    try:
+    with running(executable) as program:
         for button, caption in (("About ", "AboutBox -- corvane.author@example.org"),
                                 ("RF Detector Help", "Detector Information"), ("Equation List", "EquationList")):
             program.press(button)
@@ -123,10 +116,6 @@ def information_windows(executable):
             program.press("OK", root=window)
             wait_for(lambda: not window.getState().contains(pyatspi.STATE_SHOWING), what=caption + " to close")
         assert program.main_window().name == MAIN_CAPTION
-        program.close_main_window()
-        assert program.wait_exit() == 0
-    finally:
-        program.kill()
 
 
 def main(executable):

@@ -6,7 +6,7 @@ import time
 
 from PIL import Image
 
-from corvane_e2e import Program, extents, wait_for
+from corvane_e2e import extents, running, wait_for
 
 # The series colours of each chart, curve 0 to 3.
 FLUX_COLOURS = [(255, 0, 0), (128, 255, 0), (0, 255, 255), (255, 128, 255)]
@@ -26,9 +26,7 @@ def count(image, box, colour, tolerance=40):
 
 
 def main(executable):
-    program = Program(executable)
-    try:
-        window = program.main_window()
+    with running(executable) as program:
         button = program.press("Calculate")
         wait_for(lambda: button.name == "Re-Calculate", what="the calculation")
         time.sleep(0.5)
@@ -42,10 +40,6 @@ def main(executable):
                 # A curve 2 pixels wide across most of the plot leaves hundreds of pixels.
                 n = count(image, extents(view), colour, tolerance=10)
                 assert n > 150, "only %d pixels of %s in the chart at %s" % (n, colour, extents(view))
-        program.close_main_window()
-        assert program.wait_exit() == 0
-    finally:
-        program.kill()
     print("1 passed, 0 failed")
 
 

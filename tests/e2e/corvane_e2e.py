@@ -3,6 +3,7 @@
 Run with Debian's /usr/bin/python3 inside a D-Bus session on an X display (see run_e2e.sh).
 Fields and buttons are found by their accessible names, which are the texts of their labels.
 """
+import contextlib
 import os
 import subprocess
 import tempfile
@@ -119,20 +120,35 @@ def click(node):
     subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
 
 
+@contextlib.contextmanager
+def running(executable):
+    """The program for the length of a `with` block, which it must leave by closing the main
+    window (done here unless the block did) with exit status 0."""
+    program = Program(executable)
+    try:
+        yield program
+        if program.process.poll() is None:
+            program.close_main_window()
+        status = program.wait_exit()
+        assert status == 0, "exit status %d" % status
+    finally:
+        program.kill()
+
+
 def text(node):
     return node.queryText().getText(0, -1)
 
 
-def x_window(caption):
-    """The X window whose WM_NAME or _NET_WM_NAME is `caption`."""
-    d = display.Display()
+def x_window(caption, d=None, prefix=False):
+    """The X window whose WM_NAME or _NET_WM_NAME is `caption` (or begins with it)."""
+    d = d or display.Display()
     net_name = d.intern_atom("_NET_WM_NAME")
     utf8 = d.intern_atom("UTF8_STRING")
 
     def walk(w):
         prop = w.get_full_property(net_name, utf8)
         name = prop.value.decode() if prop else w.get_wm_name()
-        if name == caption:
+        if isinstance(name, str) and (name.startswith(caption) if prefix else name == caption):
             return w
         for child in w.query_tree().children:
             found = walk(child)
@@ -147,6 +163,10 @@ def close_window(caption):
     d, w = x_window(caption)
     if w is None:
         raise AssertionError("no X window " + repr(caption))
+    send_delete(d, w)
+
+
+def send_delete(d, w):
     protocols = d.intern_atom("WM_PROTOCOLS")
     delete = d.intern_atom("WM_DELETE_WINDOW")
     event = protocol.event.ClientMessage(window=w, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))

@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-from corvane_e2e import MAIN_CAPTION, Program, wait_for, window_geometry
+from corvane_e2e import MAIN_CAPTION, running, wait_for, window_geometry
 
 
 def pdf_files(folder):
@@ -19,8 +19,7 @@ def pdf_files(folder):
 
 def main(executable, folder):
     before = pdf_files(folder)
-    program = Program(executable)
-    try:
+    with running(executable) as program:
         program.main_window()
         _, _, width, height = window_geometry(MAIN_CAPTION)
         program.press("Print Frame")
@@ -40,10 +39,6 @@ def main(executable, folder):
         assert rows, "no picture on the page"
         w, h = max(((int(r[3]), int(r[4])) for r in rows), key=lambda s: s[0] * s[1])
         assert abs(w / h - width / height) < 0.01, "picture %dx%d, window %dx%d" % (w, h, width, height)
-        program.close_main_window()
-        assert program.wait_exit() == 0
-    finally:
-        program.kill()
     print("1 passed, 0 failed")
 
 

@@ -6,12 +6,11 @@ import subprocess
 import sys
 import time
 
-from corvane_e2e import MAIN_CAPTION, Program, wait_for, window_geometry
+from corvane_e2e import MAIN_CAPTION, running, wait_for, window_geometry
 
 
 def main(executable, out, source=None):
-    program = Program(executable)
-    try:
+    with running(executable) as program:
         program.main_window()
         program.pick("Antenna", "Dish Dia. (m)")
         if source:
@@ -21,10 +20,6 @@ def main(executable, out, source=None):
         time.sleep(0.5)  # let the charts repaint
         x, y, w, h = window_geometry(MAIN_CAPTION)
         subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), out], check=True)
-        program.close_main_window()
-        program.wait_exit()
-    finally:
-        program.kill()
 
 
 if __name__ == "__main__":
