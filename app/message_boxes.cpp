@@ -8,8 +8,8 @@
 namespace corvane {
 
 std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* owner, const QString& title, const QString& message) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, title, ErrorBoxText(message), QMessageBox::Ok,
-                                             owner);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Critical, title, ErrorBoxText(message), QMessageBox::Ok, owner);
     box->setWindowModality(Qt::ApplicationModal);
     return box;
 }

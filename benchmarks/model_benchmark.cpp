@@ -9,8 +9,8 @@ namespace {
 using namespace corvane;
 
 // The initial texts of the twelve numeric input fields (the two lists hold no number).
-const char* const kDefaultTexts[] = {"1420", "4.6", ".5", "50", "1.000", "10",
-                                     "85", "1", "1", "0.024788", "1.20921", "60"};
+const char* const kDefaultTexts[] = {"1420", "4.6", ".5", "50",       "1.000",   "10",
+                                     "85",   "1",   "1",  "0.024788", "1.20921", "60"};
 
 void FullCalculation(benchmark::State& state) {
     const SensitivityInputs in = corvane::testing::DefaultInputs(SourceMode::Flux);

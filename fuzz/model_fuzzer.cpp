@@ -20,8 +20,10 @@ std::array<std::string, kFieldCount + 1> SplitLines(std::string_view input) {
     std::array<std::string, kFieldCount + 1> lines;
     std::size_t i = 0;
     for (char c : input) {
-        if (c == '\n' && i < lines.size() - 1) ++i;
-        else lines[i] += c;
+        if (c == '\n' && i < lines.size() - 1)
+            ++i;
+        else
+            lines[i] += c;
     }
     return lines;
 }

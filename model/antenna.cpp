@@ -8,9 +8,7 @@ namespace corvane {
 namespace {
 
 // 10^(0.1 x): a decibel value as a power ratio.
-double DbToRatio(double dB, const NoticeHandler& notices) {
-    return Pow(10, Store(X(kDecibel) * dB), notices);
-}
+double DbToRatio(double dB, const NoticeHandler& notices) { return Pow(10, Store(X(kDecibel) * dB), notices); }
 
 }  // namespace
 
@@ -34,8 +32,6 @@ double ComputeGoverT(const AntennaFigures& figures, const NoticeHandler& notices
     return Store(X(DbToRatio(figures.G, notices)) / figures.Tsys);
 }
 
-std::string FormatAntennaFigure(double value) {
-    return FormatFloat("%4.2f", value);
-}
+std::string FormatAntennaFigure(double value) { return FormatFloat("%4.2f", value); }
 
 }  // namespace corvane

@@ -22,13 +22,11 @@ public:
     constexpr long double Value() const { return v_; }
 
     friend X operator+(X a, X b) {
-        if (std::isinf(a.v_) && std::isinf(b.v_) && std::signbit(a.v_) != std::signbit(b.v_))
-            throw EInvalidOp();
+        if (std::isinf(a.v_) && std::isinf(b.v_) && std::signbit(a.v_) != std::signbit(b.v_)) throw EInvalidOp();
         return Checked(a, b, a.v_ + b.v_);
     }
     friend X operator-(X a, X b) {
-        if (std::isinf(a.v_) && std::isinf(b.v_) && std::signbit(a.v_) == std::signbit(b.v_))
-            throw EInvalidOp();
+        if (std::isinf(a.v_) && std::isinf(b.v_) && std::signbit(a.v_) == std::signbit(b.v_)) throw EInvalidOp();
         return Checked(a, b, a.v_ - b.v_);
     }
     friend X operator*(X a, X b) {

@@ -20,9 +20,7 @@ SourceMode SourceModeFromText(std::string_view text) {
 }
 
 SensitivityInputs ReadSensitivityInputs(const InputReader& reader) {
-    const auto number = [&](InputField field) {
-        return TextToDouble(reader.text(field), reader.decimalSeparator);
-    };
+    const auto number = [&](InputField field) { return TextToDouble(reader.text(field), reader.decimalSeparator); };
     SensitivityInputs in;
     in.F0 = number(InputField::OprFreq);
     in.Antenna = AntennaModeFromText(reader.text(InputField::AntennaCombo));

@@ -12,16 +12,13 @@ const double kNegativeNaN = -std::numeric_limits<double>::quiet_NaN();
 // y * ln x from this magnitude on leaves the double range.
 constexpr long double kExpLimit = 709.78125L;
 
-double Report(const char* function, MathErrorKind kind, double substitute,
-              const NoticeHandler& notices) {
+double Report(const char* function, MathErrorKind kind, double substitute, const NoticeHandler& notices) {
     if (kind != MathErrorKind::Underflow && kind != MathErrorKind::TLoss && notices)
         notices(NoticeText(function, kind));
     return substitute;
 }
 
-bool IsOddInteger(long double y) {
-    return std::fmod(y, 2.0L) != 0;
-}
+bool IsOddInteger(long double y) { return std::fmod(y, 2.0L) != 0; }
 
 // The power in extended precision. Square roots and squares, the powers the model takes
 // most, have exact fast paths; everything else goes through powl.

@@ -27,11 +27,16 @@ Conversion ParseConversion(std::string_view format, std::size_t& pos) {
     Conversion c;
     for (; pos < format.size(); ++pos) {
         const char flag = format[pos];
-        if (flag == '-') c.leftAlign = true;
-        else if (flag == '+') c.plusSign = true;
-        else if (flag == ' ') c.blankSign = true;
-        else if (flag == '0') c.zeroPad = true;
-        else break;
+        if (flag == '-')
+            c.leftAlign = true;
+        else if (flag == '+')
+            c.plusSign = true;
+        else if (flag == ' ')
+            c.blankSign = true;
+        else if (flag == '0')
+            c.zeroPad = true;
+        else
+            break;
     }
     c.width = ReadNumber(format, pos);
     if (pos < format.size() && format[pos] == '.') {

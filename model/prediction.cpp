@@ -73,14 +73,13 @@ private:
                 // The whole detector input is taken as the source's power, and the antenna
                 // gain with its efficiency is removed as well as the receiver gain.
                 f_.DetInput = Store((X(source) - in_.DetInt) / in_.DetSlope);
-                f_.FeedInput = Store((X(f_.DetInput) - in_.RXgain) -
-                                     X(10) * StrictLog10(X(a_.Gdec) * in_.Eff * kPercent));
+                f_.FeedInput =
+                    Store((X(f_.DetInput) - in_.RXgain) - X(10) * StrictLog10(X(a_.Gdec) * in_.Eff * kPercent));
                 f_.SourceJy = FluxFromPower(*f_.FeedInput);
                 f_.SourcedBm = PowerFromFluxReporting(*f_.SourceJy);
                 f_.Tant = TempFromFlux(*f_.SourceJy);
                 return true;
-            case SourceMode::Unselected:
-                return false;
+            case SourceMode::Unselected: return false;
         }
         return false;
     }
@@ -112,13 +111,9 @@ private:
     double FluxFromTemp(double kelvin) const { return Store(X(kTwoBoltzmann) * kelvin / a_.Aeff / kJansky); }
 
     // The feed power of a flux density, 0.5 Aeff S B, as a ratio to one milliwatt.
-    X FeedPowerRatio(double jy) const {
-        return X(0.5) * a_.Aeff * jy * kJansky * in_.DetBW * kHzPerMHzL / kMilliwatt;
-    }
+    X FeedPowerRatio(double jy) const { return X(0.5) * a_.Aeff * jy * kJansky * in_.DetBW * kHzPerMHzL / kMilliwatt; }
     double PowerFromFluxStrict(double jy) const { return Store(X(10) * StrictLog10(FeedPowerRatio(jy))); }
-    double PowerFromFluxReporting(double jy) const {
-        return Store(X(10) * Log10(Store(FeedPowerRatio(jy)), notices_));
-    }
+    double PowerFromFluxReporting(double jy) const { return Store(X(10) * Log10(Store(FeedPowerRatio(jy)), notices_)); }
     double FluxFromPower(double dBm) const {
         const double ratio = Pow(10, Store(X(kDecibel) * dBm), notices_);
         return Store((X(ratio) * kMilliwatt * 2) / (X(a_.Aeff) * in_.DetBW * kHzPerMHzL) / kJansky);
@@ -155,8 +150,6 @@ PredictionFigures ComputePrediction(const SensitivityInputs& in, const AntennaFi
     return Prediction(in, antenna, notices).Run(onStage);
 }
 
-std::string FormatPrediction(double value, const char* format) {
-    return FormatFloat(format, value);
-}
+std::string FormatPrediction(double value, const char* format) { return FormatFloat(format, value); }
 
 }  // namespace corvane

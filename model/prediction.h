@@ -37,8 +37,16 @@ struct PredictionFigures {
 
 // The result fields of the "Measurement Prediction" group.
 enum class PredictionField {
-    AntTemp, InputSrcTop, InputSrcBot, DetInputEdit, DetectorVoltage, DetectorVoltageWO,
-    DeltaFluxV, RXfloordBm, RXfloorK, DeltaTedit
+    AntTemp,
+    InputSrcTop,
+    InputSrcBot,
+    DetInputEdit,
+    DetectorVoltage,
+    DetectorVoltageWO,
+    DeltaFluxV,
+    RXfloordBm,
+    RXfloorK,
+    DeltaTedit
 };
 
 struct FieldText {

@@ -6,6 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+echo "=== formatting ==="
+clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h')
 for preset in default asan; do
   echo "=== $preset ==="
   cmake --preset "$preset"

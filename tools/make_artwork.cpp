@@ -38,31 +38,34 @@ double SkyTemperature(double l, double b) {
     const double lWrapped = std::remainder(l, 2 * kPi);  // -π … π, centre at 0
     const double fromCentre = std::fabs(lWrapped);
     const double thickness = (2.0 + 6.0 * fromCentre / kPi) * kDeg;
-    double t = 18 + 12 * std::pow(std::cos(b), 3);                          // background and halo
-    t += 260 * Gauss(b, thickness) * (0.25 + 0.75 * Gauss(fromCentre, 0.9));  // disc
-    t += 350 * Gauss(Separation(l, b, 0, 0), 9 * kDeg);                      // bulge
-    const double spur = Separation(l, b, 329 * kDeg, 17.5 * kDeg);          // Loop I, the North Polar Spur
+    double t = 18 + 12 * std::pow(std::cos(b), 3);                                      // background and halo
+    t += 260 * Gauss(b, thickness) * (0.25 + 0.75 * Gauss(fromCentre, 0.9));            // disc
+    t += 350 * Gauss(Separation(l, b, 0, 0), 9 * kDeg);                                 // bulge
+    const double spur = Separation(l, b, 329 * kDeg, 17.5 * kDeg);                      // Loop I, the North Polar Spur
     const double spurSide = Gauss(std::remainder(l - 340 * kDeg, 2 * kPi), 35 * kDeg);  // the arc east of the centre
     t += 45 * Gauss(spur - 58 * kDeg, 4 * kDeg) * (b > 0 ? 0.3 + 0.7 * spurSide : 0.1);
     // Patchy structure in the disc and the halo.
     const double patches = std::sin(7 * l + 3 * b) * std::sin(11 * b - 5 * l + 1.3) + 0.5 * std::sin(17 * l + 1.7);
     t *= 1 + 0.12 * patches * (0.4 + Gauss(b, 12 * kDeg));
-    t += 160 * Gauss(Separation(l, b, 80 * kDeg, 1 * kDeg), 5 * kDeg);      // Cygnus X
+    t += 160 * Gauss(Separation(l, b, 80 * kDeg, 1 * kDeg), 5 * kDeg);        // Cygnus X
     t += 120 * Gauss(Separation(l, b, 263.9 * kDeg, -3.3 * kDeg), 4 * kDeg);  // Vela
-    struct Source { double l, b, peak; };
-    const Source sources[] = {{111.7, -2.1, 900},  {76.2, 5.8, 700},   {184.6, -5.8, 500},
-                              {316.4, 21.0, 300},  {283.3, 74.5, 250}, {289.9, 64.4, 200},
-                              {309.5, 19.4, 220}};
+    struct Source {
+        double l, b, peak;
+    };
+    const Source sources[] = {{111.7, -2.1, 900}, {76.2, 5.8, 700},   {184.6, -5.8, 500}, {316.4, 21.0, 300},
+                              {283.3, 74.5, 250}, {289.9, 64.4, 200}, {309.5, 19.4, 220}};
     for (const Source& s : sources) t += s.peak * Gauss(Separation(l, b, s.l * kDeg, s.b * kDeg), 1.6 * kDeg);
     return t;
 }
 
 // Dark blue for the faintest sky through green and yellow to red for the brightest.
 QColor FalseColour(double x) {
-    struct Stop { double at; int r, g, b; };
-    const Stop stops[] = {{0.00, 0, 0, 90},   {0.18, 0, 40, 200}, {0.38, 0, 170, 220},
-                          {0.55, 40, 200, 60}, {0.72, 240, 240, 0}, {0.86, 255, 140, 0},
-                          {1.00, 230, 0, 0}};
+    struct Stop {
+        double at;
+        int r, g, b;
+    };
+    const Stop stops[] = {{0.00, 0, 0, 90},    {0.18, 0, 40, 200},  {0.38, 0, 170, 220}, {0.55, 40, 200, 60},
+                          {0.72, 240, 240, 0}, {0.86, 255, 140, 0}, {1.00, 230, 0, 0}};
     x = std::clamp(x, 0.0, 1.0);
     for (std::size_t i = 1; i < std::size(stops); ++i) {
         if (x <= stops[i].at) {
@@ -132,10 +135,11 @@ QImage DrawGlobe() {
     const QColor olive(128, 128, 0);
     p.setPen(Qt::NoPen);
     p.setBrush(olive);
-    p.drawPolygon(QPolygon({{6, 5}, {14, 3}, {17, 8}, {13, 12}, {14, 17}, {10, 19}, {7, 13}, {4, 10}}));  // the Americas, north
-    p.drawPolygon(QPolygon({{11, 19}, {16, 20}, {15, 27}, {12, 30}, {10, 24}}));                          // south
-    p.drawPolygon(QPolygon({{19, 6}, {27, 7}, {30, 13}, {25, 14}, {22, 11}, {19, 10}}));                  // Eurasia
-    p.drawPolygon(QPolygon({{19, 13}, {25, 15}, {24, 23}, {21, 26}, {19, 20}}));                          // Africa
+    p.drawPolygon(
+        QPolygon({{6, 5}, {14, 3}, {17, 8}, {13, 12}, {14, 17}, {10, 19}, {7, 13}, {4, 10}}));  // the Americas, north
+    p.drawPolygon(QPolygon({{11, 19}, {16, 20}, {15, 27}, {12, 30}, {10, 24}}));                // south
+    p.drawPolygon(QPolygon({{19, 6}, {27, 7}, {30, 13}, {25, 14}, {22, 11}, {19, 10}}));        // Eurasia
+    p.drawPolygon(QPolygon({{19, 13}, {25, 15}, {24, 23}, {21, 26}, {19, 20}}));                // Africa
     p.setClipping(false);
     p.setPen(QPen(QColor(0, 0, 80), 1));
     p.setBrush(Qt::NoBrush);

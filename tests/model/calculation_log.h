@@ -32,9 +32,8 @@ inline SensitivityInputs DefaultInputs(SourceMode mode = SourceMode::Unselected,
 }
 
 inline const char* FieldName(PredictionField f) {
-    static const char* names[] = {"AntTemp",           "InputSrcTop", "InputSrcBot", "DetInputEdit",
-                                  "DetectorVoltage",   "DetectorVoltageWO", "DeltaFluxV", "RXfloordBm",
-                                  "RXfloorK",          "DeltaTedit"};
+    static const char* names[] = {"AntTemp",           "InputSrcTop", "InputSrcBot", "DetInputEdit", "DetectorVoltage",
+                                  "DetectorVoltageWO", "DeltaFluxV",  "RXfloordBm",  "RXfloorK",     "DeltaTedit"};
     return names[static_cast<int>(f)];
 }
 

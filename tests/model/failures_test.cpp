@@ -15,7 +15,6 @@ struct FailureCase {
 };
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
-
 class FailureTable : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(FailureTable, StopsAtTheFailingStep) {
@@ -26,7 +25,7 @@ TEST_P(FailureTable, StopsAtTheFailingStep) {
 }
 
 const std::vector<std::string> kAntenna{"WaveLength=0.21", "AntennaAperature=8.31", "DishGain=33.69",
-                                        "BeamWidth=3.10",  "SystemTemp=35.39",     "GoverT=66.11"};
+                                        "BeamWidth=3.10",  "SystemTemp=35.39",      "GoverT=66.11"};
 
 std::vector<std::string> AfterAntenna(std::vector<std::string> rest) {
     std::vector<std::string> all = kAntenna;
@@ -35,8 +34,8 @@ std::vector<std::string> AfterAntenna(std::vector<std::string> rest) {
 }
 
 // The prediction up to RXfloorK, for a mode's source fields.
-std::vector<std::string> ThroughNoiseFloor(std::vector<std::string> source, const char* detInput,
-                                           const char* volts, const char* delta) {
+std::vector<std::string> ThroughNoiseFloor(std::vector<std::string> source, const char* detInput, const char* volts,
+                                           const char* delta) {
     std::vector<std::string> all = AfterAntenna(std::move(source));
     for (std::string e : {std::string("DetInputEdit=") + detInput, std::string("DetectorVoltage=") + volts,
                           std::string("DetectorVoltageWO=0.7052337333"), std::string("DeltaFluxV=") + delta,
@@ -52,26 +51,28 @@ void Set(SensitivityInputs& in, SourceMode mode, double source) {
 
 INSTANTIATE_TEST_SUITE_P(
     Antenna, FailureTable,
-    ::testing::Values(
-        FailureCase{"ZeroFrequency", [](auto& in) { in.F0 = 0; }, {"error: EZeroDivide"}},
-        FailureCase{"ZeroBeamwidth",
-                    [](auto& in) {
-                        in.Antenna = AntennaMode::Beam;
-                        in.HPBW = 0;
-                    },
-                    {"error: EZeroDivide"}},
-        FailureCase{"ZeroDiameter", [](auto& in) { in.Dia = 0; }, {"error: EZeroDivide"}},
-        FailureCase{"WavelengthBeyondDoubleRange", [](auto& in) { in.F0 = 1e-310; }, {"error: EOverflow"}},
-        FailureCase{"ZeroNoiseFigure", [](auto& in) { in.NF = 0; },
-                    {"WaveLength=0.21", "AntennaAperature=8.31", "DishGain=33.69", "BeamWidth=3.10",
-                     "SystemTemp=0.00", "error: EZeroDivide"}}),
+    ::testing::Values(FailureCase{"ZeroFrequency", [](auto& in) { in.F0 = 0; }, {"error: EZeroDivide"}},
+                      FailureCase{"ZeroBeamwidth",
+                                  [](auto& in) {
+                                      in.Antenna = AntennaMode::Beam;
+                                      in.HPBW = 0;
+                                  },
+                                  {"error: EZeroDivide"}},
+                      FailureCase{"ZeroDiameter", [](auto& in) { in.Dia = 0; }, {"error: EZeroDivide"}},
+                      FailureCase{
+                          "WavelengthBeyondDoubleRange", [](auto& in) { in.F0 = 1e-310; }, {"error: EOverflow"}},
+                      FailureCase{"ZeroNoiseFigure",
+                                  [](auto& in) { in.NF = 0; },
+                                  {"WaveLength=0.21", "AntennaAperature=8.31", "DishGain=33.69", "BeamWidth=3.10",
+                                   "SystemTemp=0.00", "error: EZeroDivide"}}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Prediction, FailureTable,
     ::testing::Values(
         FailureCase{"FluxOfZero", [](auto& in) { Set(in, SourceMode::Flux, 0); }, AfterAntenna({"error: EZeroDivide"})},
-        FailureCase{"NegativeFlux", [](auto& in) { Set(in, SourceMode::Flux, -1); }, AfterAntenna({"error: EInvalidOp"})},
+        FailureCase{"NegativeFlux", [](auto& in) { Set(in, SourceMode::Flux, -1); },
+                    AfterAntenna({"error: EInvalidOp"})},
         FailureCase{"DetectorSlopeZero",
                     [](auto& in) {
                         Set(in, SourceMode::DetectorOutput, 0.71);
@@ -89,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                         Set(in, SourceMode::DetectorOutput, 0.71);
                         in.Eff = 0;
                     },
-                    {"WaveLength=0.21", "AntennaAperature=0.00", "DishGain=33.69", "BeamWidth=3.10",
-                     "SystemTemp=35.39", "GoverT=66.11", "error: EZeroDivide"}},
+                    {"WaveLength=0.21", "AntennaAperature=0.00", "DishGain=33.69", "BeamWidth=3.10", "SystemTemp=35.39",
+                     "GoverT=66.11", "error: EZeroDivide"}},
         FailureCase{"DetectorOutputNegativeEfficiency",
                     [](auto& in) {
                         Set(in, SourceMode::DetectorOutput, 0.71);
@@ -124,13 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
                     AfterAntenna({"notice: log10: SING error", "notice: log10: SING error", "AntTemp=0.1000",
                                   "InputSrcTop=33.2149", "InputSrcBot=  -INF", "DetInputEdit=  -INF",
                                   "notice: log10: SING error", "DetectorVoltage=       -INF",
-                                  "DetectorVoltageWO=       -INF",
-                                  "error: EInvalidOp"})},
+                                  "DetectorVoltageWO=       -INF", "error: EInvalidOp"})},
         FailureCase{"UnselectedNoBandwidth", [](auto& in) { in.DetBW = 0; },
-                    AfterAntenna({"DetInputEdit=-50.0000", "notice: log10: SING error",
-                                  "DetectorVoltage=-0.0301900000", "DetectorVoltageWO=       -INF",
-                                  "DeltaFluxV=       +INF",
-                                  "error: EZeroDivide"})},
+                    AfterAntenna({"DetInputEdit=-50.0000", "notice: log10: SING error", "DetectorVoltage=-0.0301900000",
+                                  "DetectorVoltageWO=       -INF", "DeltaFluxV=       +INF", "error: EZeroDivide"})},
         FailureCase{"DeltaTempOfZero", [](auto& in) { Set(in, SourceMode::DeltaTemp, 0); },
                     AfterAntenna({"notice: log10: SING error", "AntTemp=0.0000", "InputSrcTop=0.0000",
                                   "InputSrcBot=  -INF", "DetInputEdit=-20.3315", "DetectorVoltage=0.7052337333",
@@ -181,9 +179,8 @@ TEST(Notices, NoiseFigureBeyondPowRange) {
     const CalculationLog log = RunCalculation(in);
     const std::vector<std::string> head(log.events.begin(), log.events.begin() + 7);
     // Tsys is computed with the other figures, before any of them is shown.
-    EXPECT_EQ(head, (std::vector<std::string>{"notice: pow: OVERFLOW error", "WaveLength=0.21",
-                                              "AntennaAperature=8.31", "DishGain=33.69", "BeamWidth=3.10",
-                                              "SystemTemp=+INF", "GoverT=0.00"}));
+    EXPECT_EQ(head, (std::vector<std::string>{"notice: pow: OVERFLOW error", "WaveLength=0.21", "AntennaAperature=8.31",
+                                              "DishGain=33.69", "BeamWidth=3.10", "SystemTemp=+INF", "GoverT=0.00"}));
 
     in.NF = -3100;  // the power is 0 without a notice
     const CalculationLog low = RunCalculation(in);

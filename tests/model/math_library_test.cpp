@@ -39,17 +39,21 @@ struct LogCase {
 };
 
 TEST(ReportingLog10, RulesAndSubstitutes) {
-    const LogCase cases[] = {{0.0, "log10: SING error", Val(-kInf)},    {-0.0, "log10: SING error", Val(-kInf)},
-                             {-1, "log10: DOMAIN error", NegNaN()},      {-kInf, "log10: DOMAIN error", NegNaN()},
-                             {kInf, "log10: OVERFLOW error", Val(kInf)}, {1000, "", Val(3)},
-                             {1e-300, "", Val(-300)},                    {kNaN, "", PosNaN()}};
+    const LogCase cases[] = {{0.0, "log10: SING error", Val(-kInf)},
+                             {-0.0, "log10: SING error", Val(-kInf)},
+                             {-1, "log10: DOMAIN error", NegNaN()},
+                             {-kInf, "log10: DOMAIN error", NegNaN()},
+                             {kInf, "log10: OVERFLOW error", Val(kInf)},
+                             {1000, "", Val(3)},
+                             {1e-300, "", Val(-300)},
+                             {kNaN, "", PosNaN()}};
     for (const LogCase& c : cases) {
         std::vector<std::string> notices;
         const double got = Log10(c.x, [&](const std::string& t) { notices.push_back(t); });
         const std::string what = "log10(" + std::to_string(c.x) + ")";
         ExpectResult(got, c.result, what);
-        EXPECT_EQ(notices, std::string(c.notice).empty() ? std::vector<std::string>{}
-                                                          : std::vector<std::string>{c.notice})
+        EXPECT_EQ(notices,
+                  std::string(c.notice).empty() ? std::vector<std::string>{} : std::vector<std::string>{c.notice})
             << what;
     }
 }
@@ -92,8 +96,8 @@ TEST(ReportingPow, FirstApplicableRule) {
         const double got = Pow(c.x, c.y, [&](const std::string& t) { notices.push_back(t); });
         const std::string what = "pow(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
         ExpectResult(got, c.result, what);
-        EXPECT_EQ(notices, std::string(c.notice).empty() ? std::vector<std::string>{}
-                                                          : std::vector<std::string>{c.notice})
+        EXPECT_EQ(notices,
+                  std::string(c.notice).empty() ? std::vector<std::string>{} : std::vector<std::string>{c.notice})
             << what;
     }
 }

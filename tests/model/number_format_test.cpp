@@ -20,7 +20,6 @@ struct FormatCase {
 };
 void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.format << " of " << c.value; }
 
-
 class Format : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(Format, Text) {
@@ -33,13 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FormatCase{"%4.2f", 0.21, "0.21"}, FormatCase{"%4.2f", 3.1, "3.10"},
                       FormatCase{"%4.2f", 0, "0.00"}, FormatCase{"%4.2f", -0.0, "-0.00"},
                       FormatCase{"%4.2f", -0.001, "-0.00"}, FormatCase{"%4.2f", 1.005, "1.00"},  // 1.00499999...
-                      FormatCase{"%4.2f", 0.125, "0.12"},                                      // exact tie to even
+                      FormatCase{"%4.2f", 0.125, "0.12"},                                        // exact tie to even
                       FormatCase{"%4.2f", 2.675, "2.67"}, FormatCase{"%4.2f", -105.3348, "-105.33"},
                       FormatCase{"%6.4f", -50, "-50.0000"}, FormatCase{"%11.8f", 0.5, " 0.50000000"},
-                      FormatCase{"%11.8f", -735.42373329, "-735.42373329"},
-                      FormatCase{"%11.10f", 0.71, "0.7100000000"}, FormatCase{"%4.0f sec", 1, "   1 sec"},
-                      FormatCase{"%4.0f sec", 1000, "1000 sec"}, FormatCase{"%4.0f sec", 2.5, "   2 sec"},
-                      FormatCase{"%4.2f", 1e20, "100000000000000000000.00"},
+                      FormatCase{"%11.8f", -735.42373329, "-735.42373329"}, FormatCase{"%11.10f", 0.71, "0.7100000000"},
+                      FormatCase{"%4.0f sec", 1, "   1 sec"}, FormatCase{"%4.0f sec", 1000, "1000 sec"},
+                      FormatCase{"%4.0f sec", 2.5, "   2 sec"}, FormatCase{"%4.2f", 1e20, "100000000000000000000.00"},
                       FormatCase{"%4.2f", kInf, "+INF"}, FormatCase{"%4.2f", -kInf, "-INF"},
                       FormatCase{"%4.2f", kNaN, "+NAN"}, FormatCase{"%6.4f", -kNaN, "  -NAN"},
                       FormatCase{"%11.8f", kInf, "       +INF"}, FormatCase{"%-6.1f|", 2, "2.0   |"},

@@ -19,7 +19,6 @@ struct ConversionCase {
 };
 void PrintTo(const ConversionCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
-
 class Conversion : public ::testing::TestWithParam<ConversionCase> {};
 
 TEST_P(Conversion, AcceptsOrRejects) {
@@ -49,36 +48,32 @@ TEST_P(Conversion, AcceptsOrRejects) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Conversion,
-    ::testing::Values(ConversionCase{"", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{" 12 ", '.', ConversionCase::Value, 12},
-                      ConversionCase{"\t12", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"1 000", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"12a", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"- 5", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{".", '.', ConversionCase::Value, 0.0},
-                      ConversionCase{"-.", '.', ConversionCase::Value, -0.0},
-                      ConversionCase{".5", '.', ConversionCase::Value, 0.5},
-                      ConversionCase{"5.", '.', ConversionCase::Value, 5},
-                      ConversionCase{"5e", '.', ConversionCase::Value, 5},
-                      ConversionCase{"5E+", '.', ConversionCase::Value, 5},
-                      ConversionCase{"+", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"e5", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"1e500", '.', ConversionCase::Overflow, 0},
-                      ConversionCase{"1e5000", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"1e0500", '.', ConversionCase::Overflow, 0},
-                      ConversionCase{"1e-400", '.', ConversionCase::Value, 0.0},
-                      ConversionCase{"4.9e-324", '.', ConversionCase::Value, 4.9e-324},
-                      ConversionCase{"+1420", '.', ConversionCase::Value, 1420},
-                      ConversionCase{"-2.5E-3", '.', ConversionCase::Value, -2.5e-3},
-                      ConversionCase{"0.024788", '.', ConversionCase::Value, 0.024788},
-                      ConversionCase{"1.7976931348623157e308", '.', ConversionCase::Value, 1.7976931348623157e308},
-                      ConversionCase{"INF", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"NAN", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"0x10", '.', ConversionCase::NotANumber, 0},
-                      ConversionCase{"1,5", ',', ConversionCase::Value, 1.5},
-                      ConversionCase{"1.5", ',', ConversionCase::NotANumber, 0},
-                      ConversionCase{".5", ',', ConversionCase::NotANumber, 0},
-                      ConversionCase{"1,5", '.', ConversionCase::NotANumber, 0}));
+    ::testing::Values(
+        ConversionCase{"", '.', ConversionCase::NotANumber, 0}, ConversionCase{" 12 ", '.', ConversionCase::Value, 12},
+        ConversionCase{"\t12", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"1 000", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"12a", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"- 5", '.', ConversionCase::NotANumber, 0}, ConversionCase{".", '.', ConversionCase::Value, 0.0},
+        ConversionCase{"-.", '.', ConversionCase::Value, -0.0}, ConversionCase{".5", '.', ConversionCase::Value, 0.5},
+        ConversionCase{"5.", '.', ConversionCase::Value, 5}, ConversionCase{"5e", '.', ConversionCase::Value, 5},
+        ConversionCase{"5E+", '.', ConversionCase::Value, 5}, ConversionCase{"+", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"e5", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"1e500", '.', ConversionCase::Overflow, 0},
+        ConversionCase{"1e5000", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"1e0500", '.', ConversionCase::Overflow, 0},
+        ConversionCase{"1e-400", '.', ConversionCase::Value, 0.0},
+        ConversionCase{"4.9e-324", '.', ConversionCase::Value, 4.9e-324},
+        ConversionCase{"+1420", '.', ConversionCase::Value, 1420},
+        ConversionCase{"-2.5E-3", '.', ConversionCase::Value, -2.5e-3},
+        ConversionCase{"0.024788", '.', ConversionCase::Value, 0.024788},
+        ConversionCase{"1.7976931348623157e308", '.', ConversionCase::Value, 1.7976931348623157e308},
+        ConversionCase{"INF", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"NAN", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"0x10", '.', ConversionCase::NotANumber, 0},
+        ConversionCase{"1,5", ',', ConversionCase::Value, 1.5},
+        ConversionCase{"1.5", ',', ConversionCase::NotANumber, 0},
+        ConversionCase{".5", ',', ConversionCase::NotANumber, 0},
+        ConversionCase{"1,5", '.', ConversionCase::NotANumber, 0}));
 
 TEST(Conversion, ValueBeyondExtendedRangeIsNotANumber) {
     EXPECT_THROW(TextToFloat(std::string(5000, '9'), '.'), EConvertError);
@@ -87,14 +82,20 @@ TEST(Conversion, ValueBeyondExtendedRangeIsNotANumber) {
 
 // A fake window: field texts by name, recording every read in order.
 struct FakeFields {
-    std::map<InputField, std::string> texts{
-        {InputField::OprFreq, "1420"},          {InputField::AntennaCombo, "Dish Dia. (m)"},
-        {InputField::AntennaInput, "4.6"},      {InputField::SourceCombo, " Flux (Jy)"},
-        {InputField::NoiseFigure, ".5"},        {InputField::Efficiency, "50"},
-        {InputField::SensitivityConstant, "1.000"}, {InputField::RFGainEdit, "85"},
-        {InputField::DetectSlopeEdit, "0.024788"}, {InputField::DetIntercept, "1.20921"},
-        {InputField::SourceLevelEdit, "10"},    {InputField::DetectBW, "60"},
-        {InputField::IntTimeEdit, "1"},         {InputField::NumRecordsEdit, "1"}};
+    std::map<InputField, std::string> texts{{InputField::OprFreq, "1420"},
+                                            {InputField::AntennaCombo, "Dish Dia. (m)"},
+                                            {InputField::AntennaInput, "4.6"},
+                                            {InputField::SourceCombo, " Flux (Jy)"},
+                                            {InputField::NoiseFigure, ".5"},
+                                            {InputField::Efficiency, "50"},
+                                            {InputField::SensitivityConstant, "1.000"},
+                                            {InputField::RFGainEdit, "85"},
+                                            {InputField::DetectSlopeEdit, "0.024788"},
+                                            {InputField::DetIntercept, "1.20921"},
+                                            {InputField::SourceLevelEdit, "10"},
+                                            {InputField::DetectBW, "60"},
+                                            {InputField::IntTimeEdit, "1"},
+                                            {InputField::NumRecordsEdit, "1"}};
     std::vector<std::string> reads;
 
     InputReader Reader() {

@@ -17,7 +17,6 @@ struct AntennaCase {
 };
 void PrintTo(const AntennaCase& c, std::ostream* os) { *os << c.name; }
 
-
 class AntennaExample : public ::testing::TestWithParam<AntennaCase> {};
 
 TEST_P(AntennaExample, ShowsTheSixFigures) {
@@ -42,11 +41,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         AntennaCase{"Dish", AntennaMode::Dish, 4.6, 1420, 50, {"0.21", "8.31", "33.69", "3.10", "35.39", "66.11"}},
         AntennaCase{"Beam", AntennaMode::Beam, 4.6, 1420, 50, {"0.21", "3.77", "30.26", "4.60", "35.39", "30.03"}},
-        AntennaCase{"Unselected", AntennaMode::Unselected, 0, 1420, 50,
-                    {"0.21", "9.82", "34.42", "45.00", "35.39", "78.11"}},
-        AntennaCase{"FullEfficiency", AntennaMode::Dish, 4.6, 1420, 100,
-                    {"0.21", "16.62", "33.69", "3.10", "35.39", "66.11"}},
-        AntennaCase{"NegativeFrequency", AntennaMode::Dish, 4.6, -1420, 50,
+        AntennaCase{
+            "Unselected", AntennaMode::Unselected, 0, 1420, 50, {"0.21", "9.82", "34.42", "45.00", "35.39", "78.11"}},
+        AntennaCase{
+            "FullEfficiency", AntennaMode::Dish, 4.6, 1420, 100, {"0.21", "16.62", "33.69", "3.10", "35.39", "66.11"}},
+        AntennaCase{"NegativeFrequency",
+                    AntennaMode::Dish,
+                    4.6,
+                    -1420,
+                    50,
                     {"-0.21", "8.31", "33.69", "-3.10", "35.39", "66.11"}}),
     [](const auto& info) { return info.param.name; });
 
@@ -69,7 +72,6 @@ struct ModeCase {
     std::vector<std::string> shown;  // every prediction field written, in order
 };
 void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.name; }
-
 
 class PredictionExample : public ::testing::TestWithParam<ModeCase> {};
 
@@ -97,21 +99,20 @@ std::vector<std::string> With(std::vector<std::string> head, const char* detInpu
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, PredictionExample,
-    ::testing::Values(
-        ModeCase{"Flux", SourceMode::Flux, 10,
-                 With({"AntTemp=0.0301", "InputSrcTop=30.1069", "InputSrcBot=-136.03"}, "-20.3278",
-                      "0.7053252887", " 0.09155542")},
-        ModeCase{"DeltaTemp", SourceMode::DeltaTemp, 0.1,
-                 With({"AntTemp=0.1000", "InputSrcTop=33.2149", "InputSrcBot=-130.8197"}, "-20.3192",
-                      "0.7055375344", " 0.30380110")},
-        ModeCase{"FeedPower", SourceMode::FeedPower, -130,
-                 With({"AntTemp=0.1208", "InputSrcTop=40.1147", "InputSrcBot=120.7729"}, "-20.3167",
-                      "0.7056005354", " 0.36680214")},
-        ModeCase{"DetectorOutput", SourceMode::DetectorOutput, 0.71,
-                 With({"AntTemp=0.0316", "InputSrcTop=10.5026", "InputSrcBot=-135.8201"}, "-20.1392",
-                      "0.7100000000", " 4.76626671")},
-        ModeCase{"Unselected", SourceMode::Unselected, 10,
-                 With({}, "-50.0000", "-0.0301900000", "-735.42373329")}),
+    ::testing::Values(ModeCase{"Flux", SourceMode::Flux, 10,
+                               With({"AntTemp=0.0301", "InputSrcTop=30.1069", "InputSrcBot=-136.03"}, "-20.3278",
+                                    "0.7053252887", " 0.09155542")},
+                      ModeCase{"DeltaTemp", SourceMode::DeltaTemp, 0.1,
+                               With({"AntTemp=0.1000", "InputSrcTop=33.2149", "InputSrcBot=-130.8197"}, "-20.3192",
+                                    "0.7055375344", " 0.30380110")},
+                      ModeCase{"FeedPower", SourceMode::FeedPower, -130,
+                               With({"AntTemp=0.1208", "InputSrcTop=40.1147", "InputSrcBot=120.7729"}, "-20.3167",
+                                    "0.7056005354", " 0.36680214")},
+                      ModeCase{"DetectorOutput", SourceMode::DetectorOutput, 0.71,
+                               With({"AntTemp=0.0316", "InputSrcTop=10.5026", "InputSrcBot=-135.8201"}, "-20.1392",
+                                    "0.7100000000", " 4.76626671")},
+                      ModeCase{"Unselected", SourceMode::Unselected, 10,
+                               With({}, "-50.0000", "-0.0301900000", "-735.42373329")}),
     [](const auto& info) { return info.param.name; });
 
 TEST(PredictionExample, DetectorOutputFeedInputAndSetFigures) {
@@ -121,7 +122,8 @@ TEST(PredictionExample, DetectorOutputFeedInputAndSetFigures) {
     EXPECT_EQ(FormatPrediction(*f.FeedInput, "%6.4f"), "-135.8201");
     EXPECT_EQ(FormatPrediction(*f.SourcedBm, "%6.4f"), "-135.8201");
 
-    const PredictionFigures flux = ComputePrediction(DefaultInputs(SourceMode::Flux), ComputeAntennaFigures(in, {}), {}, {});
+    const PredictionFigures flux =
+        ComputePrediction(DefaultInputs(SourceMode::Flux), ComputeAntennaFigures(in, {}), {}, {});
     EXPECT_FALSE(flux.SourceJy);
     EXPECT_FALSE(flux.FeedInput);
     EXPECT_TRUE(flux.Tant && flux.SourcedBm);
@@ -159,12 +161,15 @@ std::string Sig6(double v) {
 TEST(SweepExample, TableByBandwidthTimesIntegrationTime) {
     const AntennaFigures a = ComputeAntennaFigures(DefaultInputs(), {});
     const SweepGrid g = ComputeSweepGrid(1, a.Tsys, a.Aeff);
-    struct Row { const char* deltaT; const char* deltaJy; };
-    const Row byDecade[] = {  // B × t from 1e3 to 1e12
-        {"1.11898", "371.67"},       {"0.353854", "117.532"},     {"0.111898", "37.167"},
-        {"0.0353854", "11.7532"},    {"0.0111898", "3.7167"},     {"0.00353854", "1.17532"},
-        {"0.00111898", "0.37167"},   {"0.000353854", "0.117532"}, {"0.000111898", "0.037167"},
-        {"3.53854e-05", "0.0117532"}};
+    struct Row {
+        const char* deltaT;
+        const char* deltaJy;
+    };
+    const Row byDecade[] = {// B × t from 1e3 to 1e12
+                            {"1.11898", "371.67"},       {"0.353854", "117.532"},     {"0.111898", "37.167"},
+                            {"0.0353854", "11.7532"},    {"0.0111898", "3.7167"},     {"0.00353854", "1.17532"},
+                            {"0.00111898", "0.37167"},   {"0.000353854", "0.117532"}, {"0.000111898", "0.037167"},
+                            {"3.53854e-05", "0.0117532"}};
     for (int i = 0; i < SweepGrid::kTimes; ++i) {
         for (int j = 0; j < SweepGrid::kBandwidths; ++j) {
             const Row& row = byDecade[i + j];

@@ -55,7 +55,8 @@ private slots:
         const QStringList names{"Series1", "Series2", "Series3", "Series4"};
         const QStringList rmsNames{"Series10", "Series11", "Series12", "Series13"};
         const QList<QColor> colours{QColor(255, 0, 0), QColor(128, 255, 0), QColor(0, 255, 255), QColor(255, 128, 255)};
-        const QList<QColor> rmsColours{QColor(255, 0, 0), QColor(128, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255)};
+        const QList<QColor> rmsColours{QColor(255, 0, 0), QColor(128, 255, 0), QColor(0, 255, 255),
+                                       QColor(255, 0, 255)};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(charts().DeltaJySeries(i)->name(), names[i]);
             QCOMPARE(charts().RMSnoiseSeries(i)->name(), rmsNames[i]);
@@ -76,7 +77,8 @@ private slots:
         QCOMPARE(ui().DeltaJyChart->cursor().shape(), Qt::CrossCursor);
         // The legend's top edge sits 19 % of the chart's height below its top.
         const QRectF legend = charts().DeltaJy()->legend()->geometry();
-        QVERIFY2(qAbs(legend.top() - 0.19 * charts().DeltaJy()->size().height()) < 1.0, qPrintable(QString::number(legend.top())));
+        QVERIFY2(qAbs(legend.top() - 0.19 * charts().DeltaJy()->size().height()) < 1.0,
+                 qPrintable(QString::number(legend.top())));
     }
 
     void workedExampleCurves() {
@@ -182,19 +184,32 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("decimals") << 11.7532 << "en_US" << "11.753";
-        QTest::newRow("thousands") << 1118.98 << "en_US" << "1,118.98";
-        QTest::newRow("smallest") << 0.001 << "en_US" << "0.001";
-        QTest::newRow("no decimals") << 1000.0 << "en_US" << "1,000";
-        QTest::newRow("rounds up") << 0.99951 << "en_US" << "1";
-        QTest::newRow("rounds") << 2.34567 << "en_US" << "2.346";
-        QTest::newRow("trailing zeros") << 2.5 << "en_US" << "2.5";
-        QTest::newRow("below a thousandth") << 0.0004 << "en_US" << "0";
-        QTest::newRow("negative") << -1234.5 << "en_US" << "-1,234.5";
-        QTest::newRow("negative rounding to zero") << -0.0001 << "en_US" << "0";
-        QTest::newRow("millions") << 1234567.0 << "en_US" << "1,234,567";
-        QTest::newRow("swapped separators") << 1118.98 << "de_DE" << "1.118,98";
-        QTest::newRow("swapped, small") << 0.001 << "de_DE" << "0,001";
+        QTest::newRow("decimals") << 11.7532 << "en_US"
+                                  << "11.753";
+        QTest::newRow("thousands") << 1118.98 << "en_US"
+                                   << "1,118.98";
+        QTest::newRow("smallest") << 0.001 << "en_US"
+                                  << "0.001";
+        QTest::newRow("no decimals") << 1000.0 << "en_US"
+                                     << "1,000";
+        QTest::newRow("rounds up") << 0.99951 << "en_US"
+                                   << "1";
+        QTest::newRow("rounds") << 2.34567 << "en_US"
+                                << "2.346";
+        QTest::newRow("trailing zeros") << 2.5 << "en_US"
+                                        << "2.5";
+        QTest::newRow("below a thousandth") << 0.0004 << "en_US"
+                                            << "0";
+        QTest::newRow("negative") << -1234.5 << "en_US"
+                                  << "-1,234.5";
+        QTest::newRow("negative rounding to zero") << -0.0001 << "en_US"
+                                                   << "0";
+        QTest::newRow("millions") << 1234567.0 << "en_US"
+                                  << "1,234,567";
+        QTest::newRow("swapped separators") << 1118.98 << "de_DE"
+                                            << "1.118,98";
+        QTest::newRow("swapped, small") << 0.001 << "de_DE"
+                                        << "0,001";
     }
 
     void axisFormat() {

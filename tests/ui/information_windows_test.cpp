@@ -67,7 +67,8 @@ private slots:
         QCOMPARE(lines[5], QStringLiteral("          RF power (dbm) vs DC voltage (V)."));
         QCOMPARE(lines[8], QStringLiteral(" "));
         QCOMPARE(lines[9], QStringLiteral("            y = m(x) + b"));
-        QCOMPARE(lines[11], QStringLiteral("  In the program, 'm' represents the 'detector gain slope' and 'b' represents"));
+        QCOMPARE(lines[11],
+                 QStringLiteral("  In the program, 'm' represents the 'detector gain slope' and 'b' represents"));
         QCOMPARE(lines[14], QStringLiteral("  The 'detector bandwidth' is any filtering in front of the filter."));
         QCOMPARE(lines[15], QString());
         QCOMPARE(form.Form().DetectorMemo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -155,7 +156,8 @@ private slots:
         QCOMPARE(Lines(memo).size(), 17);  // typed onto the empty last line, then a new one
         QCOMPARE(Lines(memo)[15], QStringLiteral("my note"));
         // Shown again: the window was only hidden, so the text is still there.
-        WhileModal(&form, [&] { QVERIFY(memo->toPlainText().contains("my note")); }, [&] { form.accept(); });
+        WhileModal(
+            &form, [&] { QVERIFY(memo->toPlainText().contains("my note")); }, [&] { form.accept(); });
         form.exec();
     }
 };

@@ -68,17 +68,28 @@ private slots:
     void initialTextsListsAndHints() {
         QCOMPARE(form->windowTitle(), QStringLiteral("Amateur Radio Astronomy -- Corvane        rev 2.2  "
                                                      "corvane.author@example.org 23 MAR 06"));
-        const std::map<QString, QString> inputs{
-            {"OprFreq", "1420"},         {"AntennaInput", "4.6"},      {"NoiseFigure", ".5"},
-            {"Efficiency", "50"},        {"SensitivityConstant", "1.000"}, {"SourceLevelEdit", "10"},
-            {"RFGainEdit", "85"},        {"IntTimeEdit", "1"},         {"NumRecordsEdit", "1"},
-            {"DetectSlopeEdit", "0.024788"}, {"DetIntercept", "1.20921"}, {"DetectBW", "60"}};
+        const std::map<QString, QString> inputs{{"OprFreq", "1420"},
+                                                {"AntennaInput", "4.6"},
+                                                {"NoiseFigure", ".5"},
+                                                {"Efficiency", "50"},
+                                                {"SensitivityConstant", "1.000"},
+                                                {"SourceLevelEdit", "10"},
+                                                {"RFGainEdit", "85"},
+                                                {"IntTimeEdit", "1"},
+                                                {"NumRecordsEdit", "1"},
+                                                {"DetectSlopeEdit", "0.024788"},
+                                                {"DetIntercept", "1.20921"},
+                                                {"DetectBW", "60"}};
         for (const auto& [name, text] : inputs) QCOMPARE(Edit(name)->text(), text);
         for (const auto& [name, text] : Texts()) {
-            if (name == "InputTop") QCOMPARE(text, QStringLiteral("Source Temperature (K)"));
-            else if (name == "InputBot") QCOMPARE(text, QStringLiteral("source Power (dBm)"));
-            else if (name == "Analyze") QCOMPARE(text, QStringLiteral("Calculate"));
-            else QVERIFY2(text.isEmpty(), qPrintable(name));
+            if (name == "InputTop")
+                QCOMPARE(text, QStringLiteral("Source Temperature (K)"));
+            else if (name == "InputBot")
+                QCOMPARE(text, QStringLiteral("source Power (dBm)"));
+            else if (name == "Analyze")
+                QCOMPARE(text, QStringLiteral("Calculate"));
+            else
+                QVERIFY2(text.isEmpty(), qPrintable(name));
         }
         QCOMPARE(ui().AntennaCombo->currentIndex(), -1);
         QCOMPARE(ui().AntennaCombo->currentText(), QString());
@@ -174,31 +185,38 @@ private slots:
         QTest::addColumn<QStringList>("changed");
         QTest::addColumn<bool>("chartsChange");
         const QStringList antenna{"WaveLength", "AntennaAperature", "DishGain", "BeamWidth", "SystemTemp"};
-        QTest::newRow("step 1: frequency") << "OprFreq" << "" << -1
-                                           << "'' is not a valid floating point value" << QStringList{} << false;
-        QTest::newRow("step 2: antenna value") << "AntennaInput" << "4,6" << 1
-                                               << "'4,6' is not a valid floating point value" << QStringList{} << false;
-        QTest::newRow("step 4: noise figure") << "NoiseFigure" << "abc" << 1
-                                              << "'abc' is not a valid floating point value"
-                                              << QStringList{"InputTop"} << false;
-        QTest::newRow("step 4: last field") << "NumRecordsEdit" << " 1 000" << 2
-                                            << "' 1 000' is not a valid floating point value"
+        QTest::newRow("step 1: frequency")
+            << "OprFreq"
+            << "" << -1 << "'' is not a valid floating point value" << QStringList{} << false;
+        QTest::newRow("step 2: antenna value")
+            << "AntennaInput"
+            << "4,6" << 1 << "'4,6' is not a valid floating point value" << QStringList{} << false;
+        QTest::newRow("step 4: noise figure")
+            << "NoiseFigure"
+            << "abc" << 1 << "'abc' is not a valid floating point value" << QStringList{"InputTop"} << false;
+        QTest::newRow("step 4: last field") << "NumRecordsEdit"
+                                            << " 1 000" << 2 << "' 1 000' is not a valid floating point value"
                                             << QStringList{"InputTop", "InputBot"} << false;
-        QTest::newRow("step 5: zero frequency") << "OprFreq" << "0" << 1 << "Floating point division by zero"
-                                                << QStringList{"InputTop"} << false;
-        QTest::newRow("step 5: G/T") << "NoiseFigure" << "0" << -1 << "Floating point division by zero"
-                                     << QStringList{"SystemTemp"} << false;
-        QTest::newRow("step 7: flux of zero") << "SourceLevelEdit" << "0" << -1 << "Floating point division by zero"
-                                              << QStringList{} << false;
+        QTest::newRow("step 5: zero frequency")
+            << "OprFreq"
+            << "0" << 1 << "Floating point division by zero" << QStringList{"InputTop"} << false;
+        QTest::newRow("step 5: G/T") << "NoiseFigure"
+                                     << "0" << -1 << "Floating point division by zero" << QStringList{"SystemTemp"}
+                                     << false;
+        QTest::newRow("step 7: flux of zero")
+            << "SourceLevelEdit"
+            << "0" << -1 << "Floating point division by zero" << QStringList{} << false;
         QTest::newRow("step 8: no integration time")
-            << "IntTimeEdit" << "0" << 1 << "Floating point division by zero"
-            << QStringList{"AntTemp", "InputSrcTop", "InputSrcBot", "DetInputEdit", "DetectorVoltage", "DeltaFluxV",
-                           "InputTop"}
+            << "IntTimeEdit"
+            << "0" << 1 << "Floating point division by zero"
+            << QStringList{"AntTemp",         "InputSrcTop", "InputSrcBot", "DetInputEdit",
+                           "DetectorVoltage", "DeltaFluxV",  "InputTop"}
             << false;
-        QTest::newRow("step 9: sweep overflow") << "SensitivityConstant" << "1e306" << -1 << "Floating point overflow"
-                                                << QStringList{"DeltaTedit"} << false;
-        QTest::newRow("beyond double range") << "DetectBW" << "1e400" << -1 << "Floating point overflow"
-                                             << QStringList{} << false;
+        QTest::newRow("step 9: sweep overflow")
+            << "SensitivityConstant"
+            << "1e306" << -1 << "Floating point overflow" << QStringList{"DeltaTedit"} << false;
+        QTest::newRow("beyond double range") << "DetectBW"
+                                             << "1e400" << -1 << "Floating point overflow" << QStringList{} << false;
     }
 
     void failureLeavesTheStatedState() {
@@ -264,7 +282,7 @@ private slots:
         ui().AntennaCombo->setCurrentIndex(1);
         ui().SourceCombo->setCurrentIndex(2);
         ui().OprFreq->setText("10");
-        QCOMPARE(ui().WaveLength->text(), QStringLiteral("typed"));   // nothing happens before the press
+        QCOMPARE(ui().WaveLength->text(), QStringLiteral("typed"));  // nothing happens before the press
         QCOMPARE(ui().InputTop->text(), QStringLiteral("Source Temperature (K)"));
         Press();
         QCOMPARE(ui().WaveLength->text(), QStringLiteral("30.00"));

@@ -20,12 +20,18 @@ private slots:
     void title_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
-        QTest::newRow("bare name") << "Corvane" << "Corvane";
-        QTest::newRow("installed") << "/usr/bin/Corvane" << "Corvane";
-        QTest::newRow("dots") << "ABC.DEF.EXE" << "Abc";
-        QTest::newRow("windows path") << "C:\\Program Files\\Radio\\Corvane.exe" << "Corvane";
-        QTest::newRow("mixed separators") << "/opt/x\\y/CORVANE" << "Corvane";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("bare name") << "Corvane"
+                                   << "Corvane";
+        QTest::newRow("installed") << "/usr/bin/Corvane"
+                                   << "Corvane";
+        QTest::newRow("dots") << "ABC.DEF.EXE"
+                              << "Abc";
+        QTest::newRow("windows path") << "C:\\Program Files\\Radio\\Corvane.exe"
+                                      << "Corvane";
+        QTest::newRow("mixed separators") << "/opt/x\\y/CORVANE"
+                                          << "Corvane";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void title() {
@@ -43,16 +49,24 @@ private slots:
     void periodRule_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Floating point overflow" << "Floating point overflow.";
+        QTest::newRow("letter") << "Floating point overflow"
+                                << "Floating point overflow.";
         QTest::newRow("apostrophe-quoted text") << "'abc' is not a valid floating point value"
                                                 << "'abc' is not a valid floating point value.";
-        QTest::newRow("digit") << "code 7" << "code 7.";
-        QTest::newRow("slash") << "a/" << "a/.";
-        QTest::newRow("period") << "Done." << "Done.";
-        QTest::newRow("bang") << "Stop!" << "Stop!";
-        QTest::newRow("parenthesis") << "(x)" << "(x)";
-        QTest::newRow("blank") << "trailing " << "trailing ";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("digit") << "code 7"
+                               << "code 7.";
+        QTest::newRow("slash") << "a/"
+                               << "a/.";
+        QTest::newRow("period") << "Done."
+                                << "Done.";
+        QTest::newRow("bang") << "Stop!"
+                              << "Stop!";
+        QTest::newRow("parenthesis") << "(x)"
+                                     << "(x)";
+        QTest::newRow("blank") << "trailing "
+                               << "trailing ";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void periodRule() {
@@ -89,7 +103,7 @@ private slots:
         QVERIFY2(!result.image.isNull(), qPrintable(result.error));
         QCOMPARE(result.image.size(), QSize(242, 163));
         QCOMPARE(result.image.pixelColor(0, 0).value() < 20, true);  // black outside the ellipse
-        const QColor centre = result.image.pixelColor(121, 81);     // the galactic centre glows red
+        const QColor centre = result.image.pixelColor(121, 81);      // the galactic centre glows red
         QVERIFY2(centre.red() > 200 && centre.blue() < 80, qPrintable(centre.name()));
     }
 

@@ -78,9 +78,7 @@ bool Drawable(double y) { return std::isfinite(y) && y > 0; }
 // Qt Charts finds a log axis' first label by rounding log10(min) up, and log10(0.001) comes
 // out a hair above -3, which would drop the label of the minimum. Opening the range by a
 // relative 1e-12 keeps that label without any visible change to the axis.
-void SetLogRange(QLogValueAxis* axis, double min, double max) {
-    axis->setRange(min * (1 - 1e-12), max);
-}
+void SetLogRange(QLogValueAxis* axis, double min, double max) { axis->setRange(min * (1 - 1e-12), max); }
 
 }  // namespace
 
@@ -200,8 +198,8 @@ void SensitivityCharts::MouseMove(const Readout& readout, QPointF pos) {
     const QPointF point = chart->mapFromScene(readout.view->viewportTransform().inverted().map(pos));
     const QRectF plot = chart->plotArea();
     // The right and bottom edges lie outside.
-    const bool inside = plot.left() <= point.x() && point.x() < plot.right() && plot.top() <= point.y() &&
-                        point.y() < plot.bottom();
+    const bool inside =
+        plot.left() <= point.x() && point.x() < plot.right() && plot.top() <= point.y() && point.y() < plot.bottom();
     if (!inside) return;
     const QPointF value = chart->mapToValue(point, readout.firstSeries);
     const QLocale locale;

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "presenters.h"
 #include "prediction.h"
+#include "presenters.h"
 #include "sweep.h"
 
 class QDialog;
