@@ -15,7 +15,7 @@ packages=(
   locales
   cups cups-client printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream dpkg-dev
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
 )
 
 SUDO=""
