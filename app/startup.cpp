@@ -57,11 +57,6 @@ int RunWindows(CorvaneApplication& app, MessageBoxErrors& errors, const QString&
     TAboutBox aboutBox(&mainForm);
     TDetectorForm detectorForm(&mainForm);
     TEquationList equationList(&mainForm);
-    // Parented for modality and stacking, but windows of their own.
-    for (QDialog* window :
-         {static_cast<QDialog*>(&aboutBox), static_cast<QDialog*>(&detectorForm), static_cast<QDialog*>(&equationList)})
-        window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     mainForm.SetInformationWindows(&aboutBox, &detectorForm, &equationList);
     if (const QImage sky = SkyPicture(); !sky.isNull()) mainForm.SetSkyPicture(sky);
 

@@ -22,6 +22,10 @@ QIcon GreenCheckIcon() {
     return QIcon(glyph);
 }
 
+InfoDialog::InfoDialog(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint) {}
+
 void InfoDialog::SetOkButton(QPushButton* ok) {
     ok->setIcon(GreenCheckIcon());
     ok->setDefault(true);

@@ -16,7 +16,9 @@ class InfoDialog : public QDialog {
     Q_OBJECT
 
 public:
-    using QDialog::QDialog;
+    // A window of its own with an ordinary frame (system menu, minimise, maximise, close),
+    // even when `parent` is the main window, which it belongs to for modality.
+    explicit InfoDialog(QWidget* parent = nullptr);
 
 protected:
     // Gives the OK button its glyph and makes it close the window with the result OK.
