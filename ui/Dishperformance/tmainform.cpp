@@ -78,22 +78,19 @@ void TMainForm::SetInformationWindows(QDialog* about, QDialog* detector, QDialog
 
 void TMainForm::SetSkyPicture(const QImage& picture) { ui_->Image1->setPixmap(QPixmap::fromImage(picture)); }
 
-void TMainForm::AnalyzeClick() { Calculate(); }
-
 NoticeHandler TMainForm::Notices() {
     return [this](const std::string& text) {
         if (services_.notices) services_.notices->ShowNotice(text);
     };
 }
 
-void TMainForm::Calculate() {
+void TMainForm::AnalyzeClick() {
     const NoticeHandler notices = Notices();
     const InputReader reader{[this](InputField field) { return InputText(field); },
                              [this](SourceMode mode) { ShowCaptions(mode); }, decimalSeparator_};
     const SensitivityInputs in = ReadSensitivityInputs(reader);
 
-    AntennaFigures antenna;
-    WriteAntennaFigures(in, antenna);
+    const AntennaFigures antenna = WriteAntennaFigures(in);
     ui_->Analyze->setText("Re-Calculate");
 
     ComputePrediction(in, antenna, notices, [this](PredictionStage, const std::vector<FieldText>& texts) {
@@ -102,9 +99,9 @@ void TMainForm::Calculate() {
     charts_->PlotSweep(ComputeSweepGrid(in.Ks, antenna.Tsys, antenna.Aeff));
 }
 
-void TMainForm::WriteAntennaFigures(const SensitivityInputs& in, AntennaFigures& a) {
+AntennaFigures TMainForm::WriteAntennaFigures(const SensitivityInputs& in) {
     const NoticeHandler notices = Notices();
-    a = ComputeAntennaFigures(in, notices);
+    AntennaFigures a = ComputeAntennaFigures(in, notices);
     const auto show = [](QLineEdit* field, double value) {
         field->setText(QString::fromStdString(FormatAntennaFigure(value)));
     };
@@ -115,6 +112,7 @@ void TMainForm::WriteAntennaFigures(const SensitivityInputs& in, AntennaFigures&
     show(ui_->SystemTemp, a.Tsys);
     a.GoverT = ComputeGoverT(a, notices);
     show(ui_->GoverT, a.GoverT);
+    return a;
 }
 
 std::string TMainForm::InputText(InputField field) const {

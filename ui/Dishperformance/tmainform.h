@@ -57,9 +57,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void Calculate();
     NoticeHandler Notices();
-    void WriteAntennaFigures(const SensitivityInputs& in, AntennaFigures& figures);
+    // Computes the antenna figures and writes each into its field, G/T last.
+    AntennaFigures WriteAntennaFigures(const SensitivityInputs& in);
     QLineEdit* FieldOf(PredictionField field) const;
     std::string InputText(InputField field) const;
     void ShowCaptions(SourceMode mode);
