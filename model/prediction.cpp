@@ -7,8 +7,6 @@
 namespace corvane {
 namespace {
 
-constexpr long double kHzPerMHzL = 1e6L;
-
 class Prediction {
 public:
     Prediction(const SensitivityInputs& in, const AntennaFigures& a, const NoticeHandler& notices)
@@ -31,7 +29,7 @@ public:
         f_.DeltamV = Store((X(f_.DetVolts) - f_.DetVoltsWO) * kMilli);
         Show(onStage, PredictionStage::Delta, {{PredictionField::DeltaFluxV, Text(f_.DeltamV, "%11.8f")}});
 
-        f_.Noise = Store(X(10) * StrictLog10(X(kBoltzmann) * a_.Tsys * in_.DetBW * kHzPerMHzL / kMilliwatt));
+        f_.Noise = Store(X(10) * StrictLog10(X(kBoltzmann) * a_.Tsys * in_.DetBW * kHzPerMHz / kMilliwatt));
         Show(onStage, PredictionStage::NoiseFloor,
              {{PredictionField::RXfloordBm, Text(f_.Noise, "%4.2f")},
               {PredictionField::RXfloorK, Text(a_.Tsys, "%6.4f")}});
@@ -111,12 +109,12 @@ private:
     double FluxFromTemp(double kelvin) const { return Store(X(kTwoBoltzmann) * kelvin / a_.Aeff / kJansky); }
 
     // The feed power of a flux density, 0.5 Aeff S B, as a ratio to one milliwatt.
-    X FeedPowerRatio(double jy) const { return X(0.5) * a_.Aeff * jy * kJansky * in_.DetBW * kHzPerMHzL / kMilliwatt; }
+    X FeedPowerRatio(double jy) const { return X(0.5) * a_.Aeff * jy * kJansky * in_.DetBW * kHzPerMHz / kMilliwatt; }
     double PowerFromFluxStrict(double jy) const { return Store(X(10) * StrictLog10(FeedPowerRatio(jy))); }
     double PowerFromFluxReporting(double jy) const { return Store(X(10) * Log10(Store(FeedPowerRatio(jy)), notices_)); }
     double FluxFromPower(double dBm) const {
         const double ratio = Pow(10, Store(X(kDecibel) * dBm), notices_);
-        return Store((X(ratio) * kMilliwatt * 2) / (X(a_.Aeff) * in_.DetBW * kHzPerMHzL) / kJansky);
+        return Store((X(ratio) * kMilliwatt * 2) / (X(a_.Aeff) * in_.DetBW * kHzPerMHz) / kJansky);
     }
 
     // The noise power of a total temperature at the detector input, taken through its flux density.

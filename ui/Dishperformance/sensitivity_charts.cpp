@@ -182,10 +182,10 @@ void SensitivityCharts::PlaceLegend(QChart* chart) {
     const auto markers = legend->markers();
     for (const auto* marker : markers) widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
     const QSizeF size(widest + 40, markers.size() * (metrics.height() + 10) + 16);
-    const QRectF area = chart->rect().isEmpty() ? QRectF(QPointF(0, 0), chart->size()) : chart->rect();
-    const qreal height = area.height() > 0 ? area.height() : 217;
-    const qreal width = area.width() > 0 ? area.width() : 417;
-    legend->setGeometry(QRectF(width - size.width() - 4, height * kLegendTop, size.width(), size.height()));
+    // Placed again whenever the chart's geometry changes, so its size here is the one in force.
+    const QSizeF chartSize = chart->size();
+    legend->setGeometry(
+        QRectF(chartSize.width() - size.width() - 4, chartSize.height() * kLegendTop, size.width(), size.height()));
     chart->setMargins(QMargins(2, 0, static_cast<int>(size.width()) + 8, 2));
     legend->update();
 }
